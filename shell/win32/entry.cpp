@@ -1,0 +1,14 @@
+// Process entry: what the platform's start-up code does before it calls WinMain.
+#include <string>
+#include <vector>
+
+#include "shell/win32/command_line.h"
+#include "shell/win32/win32_api.h"
+#include "shell/win32/window_registry.h"
+
+int main(int argc, char** argv) {
+    std::string line = Win32CommandLine(argc, argv);
+    std::vector<char> commandLine(line.begin(), line.end());
+    commandLine.push_back('\0');
+    return WinMain(Win32ModuleInstance(), nullptr, commandLine.data(), SW_SHOWDEFAULT);
+}
