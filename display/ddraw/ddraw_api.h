@@ -126,6 +126,7 @@ struct IDirectDrawPalette {
     ULONG Release();
 
     // Stand-in state.
+    ULONG DropReference();  // a release by the stand-in itself, not by the program
     IDirectDraw* owner = nullptr;
     ULONG references = 1;
     PALETTEENTRY entries[256] = {};

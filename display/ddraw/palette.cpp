@@ -19,6 +19,10 @@ ULONG IDirectDrawPalette::AddRef() { return ++references; }
 
 ULONG IDirectDrawPalette::Release() {
     HostVetCall("Release", reinterpret_cast<uintptr_t>(this));
+    return DropReference();
+}
+
+ULONG IDirectDrawPalette::DropReference() {
     if (--references > 0) return references;
     if (owner != nullptr) DirectDrawForgetPalette(owner, this);
     delete this;

@@ -112,7 +112,7 @@ HRESULT IDirectDrawSurface::SetPalette(LPDIRECTDRAWPALETTE newPalette) {
     if (HRESULT refused = HostVetCall("SetPalette", reinterpret_cast<uintptr_t>(newPalette))) return refused;
     if (owner == nullptr || (newPalette != nullptr && newPalette->owner == nullptr)) return DDERR_INVALIDOBJECT;
     if (newPalette != nullptr) newPalette->AddRef();
-    if (palette != nullptr) palette->Release();
+    if (palette != nullptr) palette->DropReference();
     palette = newPalette;
     if (primary) DirectDrawShowScreen(this);
     return DD_OK;
@@ -128,7 +128,7 @@ ULONG IDirectDrawSurface::Release() {
         if (primary) HostShowScreen(nullptr);
         DirectDrawForgetSurface(owner, this);
     }
-    if (palette != nullptr) palette->Release();
+    if (palette != nullptr) palette->DropReference();
     delete this;
     DirectDrawObjectGone();
     return 0;
