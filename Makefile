@@ -19,6 +19,8 @@ deps:
 
 bench: build
 	$(BUILD)/bench/lumivane_bench
+	$(BUILD)/bench/conversion_bench
+	python3 bench/measure_screen.py
 
 sanitize:
 	$(MAKE) test PRESET=sanitize

@@ -42,7 +42,7 @@ class ScreenTest(unittest.TestCase):
     def start(self, *arguments):
         process = self.screen.start_lumivane(*arguments)
         self.addCleanup(stop, process)
-        shot = wait_for(lambda: (s := self.screen.screenshot()) is not None and lit(s) > 0.5 and s, 15)
+        shot = wait_for(lambda: (s := self.screen.screenshot()) is not None and lit(s) > 0.5 and s, 30)
         self.assertTrue(shot, "the picture never appeared")
         return process
 
@@ -106,6 +106,43 @@ class ScreenTest(unittest.TestCase):
                 self.assertGreater(lit(self.screen.screenshot()), 0.8, "the picture stays")
                 self.screen.key("Escape")
                 self.assert_ends_with_zero(process, 2)
+
+    def cpu_ticks(self, process):
+        with open(f"/proc/{process.pid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])  # user and system time
+
+    def assert_animating(self):
+        first = self.screen.screenshot()
+        self.assertTrue(wait_for(lambda: (s := self.screen.screenshot()) is not None and s != first and lit(s) > 0.8, 5),
+                        "the picture is not back and moving")
+
+    def test_losing_focus_pauses_without_cpu_and_coming_back_restores_the_picture(self):
+        process = self.start()
+        other = subprocess.Popen(["xmessage", "-center", "another window"], env=self.screen.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(stop, other)
+        # Once inactive the screen stands still.
+        still = wait_for(lambda: (a := self.screen.screenshot()) is not None and
+                         (time.sleep(0.3) or a == self.screen.screenshot()), 5)
+        self.assertTrue(still, "the animation goes on behind another window")
+        ticks = self.cpu_ticks(process)
+        time.sleep(2)
+        per_second = (self.cpu_ticks(process) - ticks) / 2 / os.sysconf("SC_CLK_TCK")
+        self.assertLess(per_second, 0.05, "an inactive lumivane should sleep, not spin")
+        stop(other)
+        self.assert_animating()
+        self.assertIsNone(process.poll())
+
+    def test_minimised_and_restored_it_comes_back(self):
+        process = self.start()
+        window = self.screen.run(["xdotool", "search", "--name", "^Lumivane$"]).stdout.split()[0].decode()
+        self.screen.run(["xdotool", "windowminimize", window])
+        time.sleep(0.5)
+        self.screen.run(["xdotool", "windowactivate", window])
+        self.screen.move_pointer(640, 360)
+        self.assert_animating()
+        self.assertIsNone(process.poll())
 
     def test_sigterm_ends_it_normally(self):
         process = self.start()

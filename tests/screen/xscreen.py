@@ -70,6 +70,7 @@ def pixel(shot, x, y):
 
 
 def stop(process):
+    """Ends a process if it still runs, and closes its pipes."""
     if process.poll() is None:
         process.send_signal(signal.SIGKILL)
-        process.wait()
+    process.communicate()
