@@ -41,11 +41,6 @@ protected:
         });
     }
 
-    int Run(const char* commandLine) {
-        std::vector<char> line(commandLine, commandLine + std::strlen(commandLine) + 1);
-        return WinMain(Win32ModuleInstance(), NULL, line.data(), SW_SHOWDEFAULT);
-    }
-
     std::map<unsigned, unsigned> wanted;  // wait number -> frame whose result it shows
     std::map<unsigned, ScreenSample> samples;
     int copies = 0;
@@ -58,7 +53,7 @@ TEST_F(ProgramRunTest, ActivateAnimateSkipAndClose) {
     headless::ScheduleInput(300, headless::Key(VK_ESCAPE));
     SampleAfterFrames({1, 100, 150, 151, 299});
 
-    EXPECT_EQ(Run(""), 0);
+    EXPECT_EQ(RunWinMain(""), 0);
 
     ASSERT_EQ(samples.size(), 5u);
     for (unsigned frame : {1u, 100u, 150u}) {
@@ -92,7 +87,7 @@ TEST_F(ProgramRunTest, ScreenIsGreyUntilTheFirstFrame) {
             }
         }
     });
-    EXPECT_EQ(Run(""), 0);
+    EXPECT_EQ(RunWinMain(""), 0);
 }
 
 struct ActivationCase {
@@ -119,7 +114,7 @@ TEST_F(ProgramRunTest, DeactivationPausesAndActivationResumes) {
         headless::ScheduleInput(50, headless::Activate(true));
         headless::ScheduleInput(60, headless::Close());
 
-        EXPECT_EQ(Run(""), 0);
+        EXPECT_EQ(RunWinMain(""), 0);
 
         EXPECT_EQ(frames, static_cast<int>(c.frames));
         EXPECT_EQ(frameCounter, static_cast<int32_t>(c.frames)) << "the animation resumes where it stood";
@@ -131,7 +126,7 @@ TEST_F(ProgramRunTest, ScreensaverClosesOnAnyKeyButNotOnThePointer) {
     headless::ScheduleInput(5, headless::Pointer());
     headless::ScheduleInput(6, headless::Pointer(1));
     headless::ScheduleInput(40, headless::Key('Q'));
-    EXPECT_EQ(Run("s"), 0);
+    EXPECT_EQ(RunWinMain("s"), 0);
     EXPECT_EQ(headless::Refreshes(), 40u);
     EXPECT_EQ(schemeIndex, 0);
 }
@@ -143,7 +138,7 @@ TEST_F(ProgramRunTest, SurfacesLostWhileRunningComeBackOnTheNextPointerMove) {
     });
     headless::ScheduleInput(30, headless::Pointer());
     headless::ScheduleInput(31, headless::Close());
-    EXPECT_EQ(Run(""), 0);
+    EXPECT_EQ(RunWinMain(""), 0);
     // The pointer's presentation finds the surfaces lost, restores both, reloads and copies again.
     std::vector<std::string> recovery = CallsFrom("Restore");
     recovery.resize(8);

@@ -16,19 +16,23 @@ struct HueCase {
     ColorTriple color;
 };
 
-TEST_F(ColorSchemesTest, HueWheelSpotValues) {
-    const HueCase cases[] = {
-        {0, {255, 0, 255}},   {1, {250, 0, 255}},   {51, {0, 0, 255}},     {52, {0, 5, 255}},
-        {100, {0, 245, 255}}, {101, {0, 251, 255}}, {102, {0, 255, 255}},  {103, {0, 255, 250}},
-        {153, {0, 255, 0}},   {154, {5, 255, 0}},   {204, {255, 255, 0}},  {205, {255, 250, 0}},
-        {255, {255, 0, 0}},
-    };
+void ExpectEntries(const ColorTriple* table, std::initializer_list<HueCase> cases) {
     for (const HueCase& c : cases) {
         SCOPED_TRACE(c.index);
-        EXPECT_EQ(hueWheel[c.index].red, c.color.red);
-        EXPECT_EQ(hueWheel[c.index].green, c.color.green);
-        EXPECT_EQ(hueWheel[c.index].blue, c.color.blue);
+        EXPECT_EQ(table[c.index].red, c.color.red);
+        EXPECT_EQ(table[c.index].green, c.color.green);
+        EXPECT_EQ(table[c.index].blue, c.color.blue);
     }
+}
+
+TEST_F(ColorSchemesTest, HueWheelSpotValues) {
+    ExpectEntries(hueWheel.data(), {
+                                       {0, {255, 0, 255}},   {1, {250, 0, 255}},   {51, {0, 0, 255}},
+                                       {52, {0, 5, 255}},    {100, {0, 245, 255}}, {101, {0, 251, 255}},
+                                       {102, {0, 255, 255}}, {103, {0, 255, 250}}, {153, {0, 255, 0}},
+                                       {154, {5, 255, 0}},   {204, {255, 255, 0}}, {205, {255, 250, 0}},
+                                       {255, {255, 0, 0}},
+                                   });
 }
 
 TEST_F(ColorSchemesTest, HueWheelMovesFiveStepsInOneChannelExceptAroundTheQuirk) {
@@ -50,23 +54,12 @@ TEST_F(ColorSchemesTest, GradientTableIsZeroUntilBuilt) {
 TEST_F(ColorSchemesTest, GradientRunsFromTheFirstRandomColourToTheSecond) {
     SeedRandom(12345);
     BuildGradient();
-    EXPECT_EQ(gradientTable[0].red, 160);
-    EXPECT_EQ(gradientTable[0].green, 220);
-    EXPECT_EQ(gradientTable[0].blue, 195);
-    EXPECT_EQ(gradientTable[255].red, 109);
-    EXPECT_EQ(gradientTable[255].green, 196);
-    EXPECT_EQ(gradientTable[255].blue, 109);
+    ExpectEntries(gradientTable, {{0, {160, 220, 195}}, {255, {109, 196, 109}}});
 }
 
 TEST_F(ColorSchemesTest, GradientDivisionTruncates) {
     FillGradient({10, 20, 30}, {250, 128, 0});
-    const HueCase cases[] = {{0, {10, 20, 30}}, {1, {10, 20, 29}}, {128, {130, 74, 14}}, {255, {250, 128, 0}}};
-    for (const HueCase& c : cases) {
-        SCOPED_TRACE(c.index);
-        EXPECT_EQ(gradientTable[c.index].red, c.color.red);
-        EXPECT_EQ(gradientTable[c.index].green, c.color.green);
-        EXPECT_EQ(gradientTable[c.index].blue, c.color.blue);
-    }
+    ExpectEntries(gradientTable, {{0, {10, 20, 30}}, {1, {10, 20, 29}}, {128, {130, 74, 14}}, {255, {250, 128, 0}}});
 }
 
 TEST_F(ColorSchemesTest, GradientBetweenEqualColoursIsConstant) {

@@ -30,11 +30,6 @@ protected:
         return quit;
     }
 
-    int CountCalls(const char* name) {
-        int count = 0;
-        for (const std::string& call : headless::CallNames()) count += call == name;
-        return count;
-    }
 };
 
 TEST_F(MainWindowTest, RegistersThePopUpClassAndShowsTheWindowWithoutCursor) {

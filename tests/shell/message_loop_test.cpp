@@ -46,12 +46,6 @@ protected:
         ASSERT_EQ(DirectDrawCreate(NULL, &directDraw, NULL), DD_OK);
     }
 
-    int CountCalls(const char* name) {
-        int count = 0;
-        for (const std::string& call : headless::CallNames()) count += call == name;
-        return count;
-    }
-
     HWND window = nullptr;
 };
 

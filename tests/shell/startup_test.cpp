@@ -17,19 +17,7 @@
 
 namespace {
 
-class StartupTest : public ProgramTest {
-protected:
-    int RunWinMain(const char* commandLine) {
-        std::vector<char> line(commandLine, commandLine + std::strlen(commandLine) + 1);
-        return WinMain(Win32ModuleInstance(), NULL, line.data(), SW_SHOWDEFAULT);
-    }
-
-    int CountCalls(const char* name) {
-        int count = 0;
-        for (const std::string& call : headless::CallNames()) count += call == name;
-        return count;
-    }
-};
+class StartupTest : public ProgramTest {};
 
 struct SwitchCase {
     const char* commandLine;

@@ -59,3 +59,14 @@ std::vector<std::string> CallsFrom(const char* from) {
     auto first = std::find(names.begin(), names.end(), from);
     return std::vector<std::string>(first, names.end());
 }
+
+int CountCalls(const char* name) {
+    int count = 0;
+    for (const headless::CallRecord& call : headless::Calls()) count += std::strcmp(call.call, name) == 0;
+    return count;
+}
+
+int RunWinMain(const char* commandLine) {
+    std::vector<char> line(commandLine, commandLine + std::strlen(commandLine) + 1);
+    return WinMain(Win32ModuleInstance(), NULL, line.data(), SW_SHOWDEFAULT);
+}

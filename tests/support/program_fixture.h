@@ -22,3 +22,9 @@ protected:
 
 // The calls of the log from the first one named `from` on, by name.
 std::vector<std::string> CallsFrom(const char* from);
+
+// How many calls of the log have this name.
+int CountCalls(const char* name);
+
+// Runs the program's WinMain as the process entry would, with this command line.
+int RunWinMain(const char* commandLine);
