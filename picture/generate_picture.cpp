@@ -68,7 +68,7 @@ double Streaks(double x, double y) { return 1.1 * std::sin((x * 0.8 - y * 0.6) /
 
 double SkyValue(double x, double y) {
     // Bright at the head's centre, falling off quickly near the drop and slowly far from it.
-    double drop = 40.0 + 217.0 * std::exp(-(DropDistance(x, y) + 55.0) / 245.0);
+    double drop = 40.0 + 217.0 * std::exp(-(DropDistance(x, y) + 55.0) / 170.0);
     double leftDisc = 8.0 + 0.85 * std::hypot(x + 10.0, y - 240.0);
     double rightDisc = 8.0 + 0.85 * std::hypot(x - 668.0, y - 330.0);
     double field = SmoothMin(drop, SmoothMin(leftDisc, rightDisc, 40.0), 30.0);
