@@ -85,11 +85,13 @@ class ScreenTest(unittest.TestCase):
 
     def test_system_keys_neither_skip_nor_close(self):
         process = self.start()
-        for key in ("alt+a", "F10", "alt+Escape"):
-            self.screen.key(key)
-        self.assert_still_running(process, 1)
-        shot = self.screen.screenshot()
-        self.assertTrue(all(r == 0 and g == 0 for r, g, b in region_pixels(shot)), "still the blue ramp")
+        # One at a time: an even number of skips would come back round to the blue ramp.
+        for key in ("F10", "alt+a", "alt+5"):
+            with self.subTest(key=key):
+                self.screen.key(key)
+                self.assert_still_running(process, 0.7)
+                shot = self.screen.screenshot()
+                self.assertTrue(all(r == 0 and g == 0 for r, g, b in region_pixels(shot)), "still the blue ramp")
 
     def test_escape_and_f12_end_it_within_two_seconds(self):
         for key in ("Escape", "F12"):
