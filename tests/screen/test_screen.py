@@ -52,7 +52,9 @@ class ScreenTest(unittest.TestCase):
             code = process.wait(within)
         except subprocess.TimeoutExpired:
             self.fail(f"still running {within} s later")
-        self.assertEqual(code, 0, process.stderr.read().decode())
+        errors = process.stderr.read().decode()
+        self.assertEqual(code, 0, errors)
+        self.assertNotIn("not released", errors)
         return time.monotonic() - started
 
     def assert_still_running(self, process, seconds):
