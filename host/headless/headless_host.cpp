@@ -29,7 +29,6 @@ struct State {
     std::deque<HostInput> ready;
     std::deque<Scheduled> scheduled;  // in order of refresh
     int starvations = 0;
-    int inputWaits = 0;
     unsigned refreshes = 0;
     bool screenShown = false;
     HostScreen screen = {};
@@ -111,7 +110,6 @@ int HostPollInput(HostInput* input) {
 }
 
 void HostWaitInput() {
-    ++state.inputWaits;
     ReleaseDueInput();
     if (!state.ready.empty()) return;
     if (!state.scheduled.empty()) {
@@ -145,11 +143,6 @@ void RefuseDisplay(bool refuse) { state.refuseDisplay = refuse; }
 void LoseScreen() { ++state.losses; }
 void SetRestorable(bool restorable) { state.restorable = restorable; }
 void SetSurfacePitch(int pitch) { state.surfacePitch = pitch; }
-
-void SetDesktopSize(int width, int height) {
-    state.desktopWidth = width;
-    state.desktopHeight = height;
-}
 
 const std::vector<CallRecord>& Calls() { return state.calls; }
 
@@ -200,7 +193,6 @@ HostInput Pointer(int button) {
 HostInput Close() { return MakeInput(HOST_INPUT_CLOSE); }
 
 int Starvations() { return state.starvations; }
-int InputWaits() { return state.inputWaits; }
 unsigned Refreshes() { return state.refreshes; }
 bool DisplayOpen() { return state.openDisplays > 0; }
 int ScreenWidth() { return state.screen.width; }

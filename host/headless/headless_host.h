@@ -36,7 +36,6 @@ void RefuseDisplay(bool refuse);  // no screen can be had: DirectDrawCreate fail
 void LoseScreen();                // the screen's contents are lost: surfaces must be restored
 void SetRestorable(bool restorable);
 void SetSurfacePitch(int pitch);  // bytes per surface row; 0 for exactly the width
-void SetDesktopSize(int width, int height);
 
 // The log of platform calls, in order.
 const std::vector<CallRecord>& Calls();
@@ -57,7 +56,6 @@ HostInput Close();
 // How often the program waited for input when none was left: the first time it is sent a close
 // request, the second time the wait throws, so a test never hangs.
 int Starvations();
-int InputWaits();
 
 // The screen.
 unsigned Refreshes();

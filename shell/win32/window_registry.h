@@ -6,7 +6,6 @@
 struct Win32Window {
     WNDPROC procedure;
     HCURSOR classCursor;
-    DWORD style;
     RECT screenRect;  // the window's rectangle in screen coordinates; a pop-up has no frame
     bool visible;
 };

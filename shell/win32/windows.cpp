@@ -82,7 +82,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
     auto registered = classes.find(ClassKey(className));
     if (registered == classes.end()) return nullptr;
     HWND handle = reinterpret_cast<HWND>(++lastHandle);
-    windows[lastHandle] = {registered->second.procedure, registered->second.cursor, style,
+    windows[lastHandle] = {registered->second.procedure, registered->second.cursor,
                            {x, y, x + width, y + height}, (style & WS_VISIBLE) != 0};
     return handle;
 }

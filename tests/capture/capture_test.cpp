@@ -13,7 +13,7 @@
 
 #include "palette/color_schemes.h"
 #include "palette/random_colors.h"
-#include "shell/win32/resources.h"
+#include "tests/support/picture_pixels.h"
 
 namespace {
 
@@ -61,9 +61,6 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-// The picture's index at (x, y) counted from the top.
-uint8_t PictureIndex(int x, int y) { return win32Resources[0].data[1064 + 640 * (479 - y) + x]; }
 
 struct Rgb {
     int red, green, blue;

@@ -6,6 +6,7 @@
 #include "shell/main_window.h"
 #include "shell/win32/resources.h"
 #include "shell/win32/window_registry.h"
+#include "tests/support/picture_pixels.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -18,11 +19,6 @@ protected:
         headless::ClearCalls();
     }
 };
-
-const BYTE* PictureResource() { return win32Resources[0].data; }
-
-// The picture's index at (x, y), counted from the top, as the resource stores it bottom-up.
-BYTE PictureIndex(int x, int y) { return PictureResource()[1064 + 640 * (479 - y) + x]; }
 
 bool ScreenShowsThePicture() {
     for (int y = 0; y < 480; ++y)

@@ -11,6 +11,7 @@
 
 #include "shell/win32.h"
 #include "shell/win32/resources.h"
+#include "tests/support/picture_pixels.h"
 
 namespace {
 
@@ -26,9 +27,6 @@ const BYTE* Resource() {
     HRSRC found = FindResourceA(NULL, "TEMP_BMP", RT_BITMAP);
     return found != NULL ? static_cast<const BYTE*>(LockResource(LoadResource(NULL, found))) : nullptr;
 }
-
-// The picture's index at (x, y) counted from the top.
-BYTE Pixel(int x, int y) { return Resource()[1064 + 640 * (479 - y) + x]; }
 
 TEST(PictureResource, HasTheBitmapLayoutWithoutTheFileHeader) {
     ASSERT_EQ(win32ResourceCount, 1);
@@ -68,7 +66,7 @@ TEST(PictureResource, DarkestIndexOnlyAlongTheTopEdgeAndNo255) {
     int zerosInSecondRow = 0;
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) {
-            BYTE v = Pixel(x, y);
+            BYTE v = PictureIndex(x, y);
             ASSERT_NE(v, 255) << x << "," << y;
             if (y == 0) {
                 ASSERT_EQ(v, 0) << "top row at " << x;
@@ -87,7 +85,7 @@ TEST(PictureResource, BrightestIndexOnlyInASmallAreaNearTheCentre) {
     int count = 0, left = 640, right = 0, top = 480, bottom = 0;
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) {
-            if (Pixel(x, y) != 254) continue;
+            if (PictureIndex(x, y) != 254) continue;
             ++count;
             left = std::min(left, x), right = std::max(right, x);
             top = std::min(top, y), bottom = std::max(bottom, y);
@@ -107,11 +105,11 @@ TEST(PictureResource, NeighboursMostlyDifferByAtMostOneStep) {
         for (int x = 0; x < 640; ++x) {
             if (x + 1 < 640) {
                 ++pairs;
-                smooth += std::abs(Pixel(x, y) - Pixel(x + 1, y)) <= 1;
+                smooth += std::abs(PictureIndex(x, y) - PictureIndex(x + 1, y)) <= 1;
             }
             if (y + 1 < 480) {
                 ++pairs;
-                smooth += std::abs(Pixel(x, y) - Pixel(x, y + 1)) <= 1;
+                smooth += std::abs(PictureIndex(x, y) - PictureIndex(x, y + 1)) <= 1;
             }
         }
     }
@@ -121,7 +119,7 @@ TEST(PictureResource, NeighboursMostlyDifferByAtMostOneStep) {
 TEST(PictureResource, UsesNearlyEveryIndex) {
     std::set<BYTE> used;
     for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x) used.insert(Pixel(x, y));
+        for (int x = 0; x < 640; ++x) used.insert(PictureIndex(x, y));
     EXPECT_EQ(used.size(), 255u) << "0 to 254, so every palette entry but the last takes part";
 }
 
